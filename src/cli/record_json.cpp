@@ -1,12 +1,12 @@
 #include "cli/record_json.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "cli/json_numbers.h"
 #include "state/record_fields.h"
 #include "state/text_codec.h"
 #include "state/text_fitting.h"
@@ -16,23 +16,6 @@ namespace zekra::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-Json realToJson(double value) {
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
-  return value;
-}
-
-// The double whose shortest form is the float's shortest form, so the dump
-// shows "0.1" for the Single 0.1 rather than its exact binary value.
-Json singleToJson(float value) {
-  if (!std::isfinite(value)) return realToJson(static_cast<double>(value));
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  double shortest = 0.0;
-  std::from_chars(buffer, end, shortest);
-  return shortest;
-}
 
 Json numberToJson(const Number& number) {
   Json value;
@@ -201,14 +184,11 @@ class JsonReader {
   }
 
   static double realFrom(const Json& value, const std::string& where) {
-    if (value.is_number()) return value.get<double>();
-    if (value.is_string()) {
-      const auto& word = value.get_ref<const std::string&>();
-      if (word == "NaN") return std::numeric_limits<double>::quiet_NaN();
-      if (word == "Infinity") return std::numeric_limits<double>::infinity();
-      if (word == "-Infinity") return -std::numeric_limits<double>::infinity();
+    double real = 0.0;
+    if (!realFromJson(value, real)) {
+      fail(where, "must be a number, \"NaN\", \"Infinity\" or \"-Infinity\"");
     }
-    fail(where, "must be a number, \"NaN\", \"Infinity\" or \"-Infinity\"");
+    return real;
   }
 
   static float singleFrom(const Json& value, const std::string& where) {

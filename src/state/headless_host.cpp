@@ -55,8 +55,8 @@ void HeadlessHost::unloadScreen(Screen screen) {
 }
 
 void HeadlessHost::setUrl(const std::string& path) { calls_.push_back("music url " + path); }
-void HeadlessHost::play() { calls_.push_back("music play"); }
-void HeadlessHost::stop() { calls_.push_back("music stop"); }
-void HeadlessHost::fastReverse() { calls_.push_back("music fast reverse"); }
+void HeadlessHost::play() { calls_.emplace_back("music play"); }
+void HeadlessHost::stop() { calls_.emplace_back("music stop"); }
+void HeadlessHost::fastReverse() { calls_.emplace_back("music fast reverse"); }
 
 }  // namespace zekra

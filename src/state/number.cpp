@@ -115,9 +115,10 @@ std::string realText(double x, int digits) {
                   std::abs(exponent));
     text += exponentText;
   } else if (exponent < 0) {
-    text = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + significant;
+    const auto leadingZeros = static_cast<std::size_t>(-(exponent + 1));
+    text = "0." + std::string(leadingZeros, '0') + significant;
   } else {
-    const auto wholeDigits = static_cast<std::size_t>(exponent + 1);
+    const std::size_t wholeDigits = static_cast<std::size_t>(exponent) + 1;
     if (significant.size() <= wholeDigits) {
       text = significant + std::string(wholeDigits - significant.size(), '0');
     } else {

@@ -13,7 +13,8 @@ namespace {
 class Converter {
  public:
   Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
-    if (handle_ == reinterpret_cast<iconv_t>(-1)) {
+    // iconv_open reports failure as the handle (iconv_t)-1.
+    if (handle_ == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
       throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
     }
   }
@@ -112,8 +113,8 @@ bool cp932CanHold(std::string_view utf8) {
 
 std::size_t characterCount(std::string_view utf8) {
   std::size_t count = 0;
-  for (unsigned char byte : utf8) {
-    if ((byte & 0xC0) != 0x80) ++count;
+  for (const char byte : utf8) {
+    if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++count;
   }
   return count;
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/json_numbers.h"
 #include "state/record_file.h"
 #include "state/rng.h"
 
@@ -156,23 +157,32 @@ TEST(RecordJson, ARecordSurvivesTheRoundTripThroughText) {
   EXPECT_EQ(encodeRecord(back), encodeRecord(r));
 }
 
-TEST(RecordJson, EverySingleAndDoubleReadsBackAsTheSameBits) {
+TEST(JsonNumbers, EverySingleAndDoubleReadsBackAsTheSameBits) {
   SeededRng rng(5);
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < 50000; ++i) {
     const auto bits = static_cast<std::uint32_t>(rng.next() * 65536.0F) << 16 |
                       static_cast<std::uint32_t>(rng.next() * 65536.0F);
     const float single = std::bit_cast<float>(bits);
-    const double real = static_cast<double>(single) * (1.0 + static_cast<double>(rng.next()));
-    if (!std::isfinite(single) || !std::isfinite(real)) continue;
-    ZekraRecord r;
-    r.Affection = Number::ofSingle(single);
-    r.Money = Number::ofDouble(real);
-    r.GrowthRate = real / 3;
-    const ZekraRecord back = recordFromJson(Json::parse(recordToJson(r).dump()));
-    ASSERT_EQ(std::bit_cast<std::uint32_t>(back.Affection.singleValue()), bits) << single;
-    ASSERT_EQ(back.Money.doubleValue(), real);
-    ASSERT_EQ(back.GrowthRate, real / 3);
+    if (!std::isfinite(single)) continue;
+    const double real = static_cast<double>(single) * (1.0 + static_cast<double>(rng.next())) / 3;
+    double back = 0.0;
+    ASSERT_TRUE(realFromJson(Json::parse(singleToJson(single).dump()), back));
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(static_cast<float>(back)), bits) << single;
+    ASSERT_TRUE(realFromJson(Json::parse(realToJson(real).dump()), back));
+    ASSERT_EQ(back, real);
   }
+}
+
+TEST(JsonNumbers, ShortestFormsAndWords) {
+  EXPECT_EQ(singleToJson(0.1F).dump(), "0.1");
+  EXPECT_EQ(singleToJson(16777216.0F).dump(), "16777216.0");
+  EXPECT_EQ(realToJson(0.1).dump(), "0.1");
+  EXPECT_EQ(realToJson(1e-300).dump(), "1e-300");
+  EXPECT_EQ(realToJson(-std::numeric_limits<double>::infinity()), "-Infinity");
+  EXPECT_EQ(singleToJson(std::numeric_limits<float>::quiet_NaN()), "NaN");
+  double value = 0.0;
+  EXPECT_FALSE(realFromJson(Json("nan"), value));
+  EXPECT_FALSE(realFromJson(Json(nullptr), value));
 }
 
 TEST(RecordJson, RefusesWhatIsNotARecord) {
