@@ -11,21 +11,13 @@
 #include "cli/cli.h"
 #include "cli/record_json.h"
 #include "state/record_file.h"
+#include "support/temporary_folder.h"
 
 namespace zekra::cli {
 namespace {
 
 class RecordCommand : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("zekra-cli-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   int cli(const std::vector<std::string>& arguments) {
     out_.str("");
     err_.str("");
@@ -33,17 +25,10 @@ class RecordCommand : public ::testing::Test {
   }
 
   std::string path(const char* name) const { return (folder_ / name).string(); }
+  void writeText(const char* name, const std::string& text) const { folder_.write(name, text); }
+  std::string readBytes(const char* name) const { return folder_.read(name); }
 
-  void writeText(const char* name, const std::string& text) const {
-    std::ofstream(folder_ / name, std::ios::binary) << text;
-  }
-
-  std::string readBytes(const char* name) const {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-
-  std::filesystem::path folder_;
+  testing::TemporaryFolder folder_;
   std::ostringstream out_, err_;
 };
 
@@ -71,7 +56,7 @@ TEST_F(RecordCommand, DumpNeverCreatesTheFileItIsAskedToRead) {
   EXPECT_NE(err_.str().find("no such file"), std::string::npos) << err_.str();
   EXPECT_EQ(out_.str(), "");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "log.dat"));
-  EXPECT_EQ(cli({"record", "dump", folder_.string()}), kBadInput);
+  EXPECT_EQ(cli({"record", "dump", folder_.path().string()}), kBadInput);
 }
 
 TEST_F(RecordCommand, DumpReadsDamagedFilesWithoutFault) {
@@ -98,7 +83,7 @@ TEST_F(RecordCommand, BadInputWritesNothingAndExitsWithTwo) {
       {},
   };
   for (const auto& arguments : cases) {
-    EXPECT_EQ(cli(arguments), kBadInput) << testing::PrintToString(arguments);
+    EXPECT_EQ(cli(arguments), kBadInput) << ::testing::PrintToString(arguments);
     EXPECT_NE(err_.str().find("zekra-cli: "), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "out.dat"));
   }

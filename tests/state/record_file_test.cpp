@@ -1,7 +1,5 @@
 #include "state/record_file.h"
 
-#include <unistd.h>
-
 #include <bit>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +8,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/temporary_folder.h"
 
 namespace zekra {
 namespace {
@@ -206,21 +206,12 @@ TEST(RecordFile, CopiesAreIndependentValues) {
 
 class RecordFileOnDisk : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("zekra-record-" + std::to_string(getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   static Bytes contentOf(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
   }
 
-  std::filesystem::path folder_;
+  testing::TemporaryFolder folder_;
 };
 
 TEST_F(RecordFileOnDisk, WritesAndReadsBack) {
@@ -244,7 +235,7 @@ TEST_F(RecordFileOnDisk, AReplacedLongerFileLeavesNoOldBytesAndNoTemporaryFiles)
   WriteRecord(path, big);
   WriteRecord(path, ZekraRecord{});
   EXPECT_EQ(contentOf(path), Bytes(316, 0));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+  EXPECT_EQ(folder_.entries(), 1);
 }
 
 TEST_F(RecordFileOnDisk, AFailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
@@ -257,11 +248,11 @@ TEST_F(RecordFileOnDisk, AFailedWriteLeavesTheOldFileAndNoTemporaryFiles) {
   std::filesystem::create_directory(folder_ / "slot");
   EXPECT_THROW(WriteRecord(folder_ / "slot", ZekraRecord{}), RecordFileError);
   EXPECT_EQ(ReadRecord(path).Name, "マロン");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
+  EXPECT_EQ(folder_.entries(), 2);
 }
 
 TEST_F(RecordFileOnDisk, AFolderCannotBeReadAsARecord) {
-  EXPECT_THROW(ReadRecord(folder_), RecordFileError);
+  EXPECT_THROW(ReadRecord(folder_.path()), RecordFileError);
 }
 
 TEST_F(RecordFileOnDisk, OnlyTheRecordIsReadFromAHugeFile) {
