@@ -22,11 +22,9 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  enum class Stop { Done, Invalid, Incomplete };
-
-  // Converts as much of `input` as it can, appending to `output`; `input` is
-  // left at the first byte that could not be converted.
-  Stop convert(std::string_view& input, std::string& output) {
+  // Converts as much of `input` as it can, appending to `output`. False when
+  // it stopped at an invalid or incomplete sequence, where `input` is left.
+  bool convert(std::string_view& input, std::string& output) {
     iconv(handle_, nullptr, nullptr, nullptr, nullptr);
     char buffer[1024];
     while (!input.empty()) {
@@ -34,15 +32,14 @@ class Converter {
       std::size_t inLeft = input.size();
       char* out = buffer;
       std::size_t outLeft = sizeof buffer;
-      const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
-      const int error = errno;
+      const bool stopped =
+          iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1);
+      const bool bufferFull = stopped && errno == E2BIG;
       output.append(buffer, static_cast<std::size_t>(out - buffer));
       input.remove_prefix(input.size() - inLeft);
-      if (result != static_cast<std::size_t>(-1)) continue;
-      if (error == E2BIG) continue;
-      return error == EINVAL ? Stop::Incomplete : Stop::Invalid;
+      if (stopped && !bufferFull) return false;
     }
-    return Stop::Done;
+    return true;
   }
 
  private:
@@ -87,7 +84,7 @@ constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 std::string encodeCp932(std::string_view utf8) {
   std::string output;
   output.reserve(utf8.size());
-  while (toCp932().convert(utf8, output) != Converter::Stop::Done) {
+  while (!toCp932().convert(utf8, output)) {
     output += '?';
     dropFirstCharacter(utf8);
   }
@@ -97,7 +94,7 @@ std::string encodeCp932(std::string_view utf8) {
 std::string decodeCp932(std::string_view cp932) {
   std::string output;
   output.reserve(cp932.size() * 3 / 2);
-  while (fromCp932().convert(cp932, output) != Converter::Stop::Done) {
+  while (!fromCp932().convert(cp932, output)) {
     output += kReplacementCharacter;
     // A lead byte whose partner is no valid trail byte leaves the partner to
     // be read on its own, as a decoder that resynchronises would.
@@ -108,7 +105,7 @@ std::string decodeCp932(std::string_view cp932) {
 
 bool cp932CanHold(std::string_view utf8) {
   std::string output;
-  return toCp932().convert(utf8, output) == Converter::Stop::Done;
+  return toCp932().convert(utf8, output);
 }
 
 std::size_t characterCount(std::string_view utf8) {
