@@ -5,6 +5,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/record_command.h"
+#include "state/rng.h"
 
 namespace zekra::cli {
 
@@ -34,6 +35,10 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   } catch (const BadInput& failure) {
     err << "zekra-cli: " << failure.what() << '\n';
     if (arguments.empty()) err << kUsage;
+    return kBadInput;
+  } catch (const DrawsExhausted& failure) {
+    err << "zekra-cli: too few draws: all " << failure.drawsGiven()
+        << " given were used and another was needed\n";
     return kBadInput;
   } catch (const std::exception& failure) {
     err << "zekra-cli: internal error: " << failure.what() << '\n';

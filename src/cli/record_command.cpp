@@ -6,26 +6,13 @@
 #include <sstream>
 
 #include "cli/cli_error.h"
+#include "cli/options.h"
 #include "cli/record_json.h"
 #include "state/record_file.h"
 
 namespace zekra::cli {
 
 namespace {
-
-// `dump` reads a file that must exist: the game's own "missing reads empty"
-// is for its autosave, and the tool never creates what it is asked to read.
-ZekraRecord readExistingRecord(const std::string& file) {
-  std::error_code error;
-  const auto status = std::filesystem::status(file, error);
-  if (!std::filesystem::exists(status)) throw BadInput(file + ": no such file");
-  if (!std::filesystem::is_regular_file(status)) throw BadInput(file + ": not a record file");
-  try {
-    return ReadRecord(file);
-  } catch (const RecordFileError& failure) {
-    throw BadInput(failure.what());
-  }
-}
 
 nlohmann::ordered_json readJson(const std::string& file) {
   std::stringstream content;
